@@ -1,0 +1,13 @@
+// Creates the window's controls from their definition.
+#pragma once
+
+#include <vector>
+
+#include "app/window_definition.h"
+
+class QWidget;
+
+// Creates every control as a child of `form` (or of Frame2 for the banner), named, placed,
+// captioned and in tab order. Labels, lines and the picture stay beneath the other controls,
+// so a bit cell covers the lower edge of its label.
+void BuildControls(QWidget *form, const std::vector<ControlDef> &definition);

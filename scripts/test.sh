@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up and builds what is missing, then runs every test (windows on the offscreen platform).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cd "${BUILD_DIR:-build}"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
