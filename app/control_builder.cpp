@@ -111,6 +111,9 @@ void BuildControls(QWidget *form, const std::vector<ControlDef> &definition) {
         widget->setFont(FontOf(control.font));
         ApplyTextColor(widget, control.color);
         if (!control.toolTip.isEmpty()) widget->setToolTip(control.toolTip);
+        if (!control.accessibleName.isEmpty()) widget->setAccessibleName(control.accessibleName);
+        if (!control.accessibleDescription.isEmpty())
+            widget->setAccessibleDescription(control.accessibleDescription);
         if (control.kind == ControlKind::Frame) banner = widget;
         if (IsLightweight(control.kind)) widget->lower();
         if (control.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)

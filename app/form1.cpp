@@ -12,6 +12,7 @@
 #include "app/control_builder.h"
 #include "app/fonts.h"
 #include "app/text_conversion.h"
+#include "filter/bit_names.h"
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -30,6 +31,7 @@ Form1::Form1(QWidget *parent)
     for (const filter::FilterLayoutInfo &layout : filter::kFilterLayouts)
         combo1_->addItem(ToQString(layout.entryText));
     combo1_->setCurrentIndex(-1);  // nothing selected until Form_Load
+    findChild<QLabel *>(QStringLiteral("Label34"))->setBuddy(combo1_);
     ConnectHandlers();
     Form_Load();
 }
@@ -111,10 +113,30 @@ void Form1::ApplyLayoutToCells(const filter::FilterLayoutInfo &layout) {
         cells_[cell - 1]->setEnabled(layout.IsUsable(cell));
     const QString dontCare = ToQString(filter::CellCaption(filter::CellState::DontCare));
     for (QPushButton *cell : cells_) cell->setText(dontCare);
+    DescribeCells(&layout);
 }
 
 void Form1::BlankCells() {
     for (QPushButton *cell : cells_) cell->setEnabled(false);
     for (int cell = 1; cell <= filter::kCellCount; ++cell)
         bitLabels_[cell - 1]->setText(ToQString(filter::BlankCaption(cell)));
+    DescribeCells(nullptr);
+}
+
+void Form1::DescribeCells(const filter::FilterLayoutInfo *layout) {
+    for (int cell = 1; cell <= filter::kCellCount; ++cell) {
+        QPushButton *button = cells_[cell - 1];
+        const filter::ComparedBit bit =
+            layout ? filter::ComparedBitOf(*layout, cell) : filter::ComparedBit{};
+        const QString fullName =
+            layout ? ToQString(filter::FullBitName(bit, layout->frameFormat)) : QString();
+        const filter::CellBit position = filter::CellBitPosition(cell);
+        button->setAccessibleName(bit.kind == filter::BitKind::None
+                                      ? QStringLiteral("寄存器 %1 位 %2")
+                                            .arg(position.registerIndex)
+                                            .arg(position.bit)
+                                      : ToQString(filter::ShortBitName(bit)));
+        button->setAccessibleDescription(fullName);
+        button->setToolTip(fullName);
+    }
 }

@@ -52,6 +52,9 @@ private:
     void ApplyLayoutToCells(const filter::FilterLayoutInfo &layout);
     // Disables the cells and blanks their labels, for the strategies that use no bit pattern.
     void BlankCells();
+    // Names each cell for screen readers after the bit it compares under `layout`, with the full
+    // name as tooltip on the usable ones; without a layout, by register and bit.
+    void DescribeCells(const filter::FilterLayoutInfo *layout);
     void WriteRegisterFields(const filter::RegisterSet &registers, std::span<const int> order);
     // Joins the texts the four register fields from `firstField` show into a 32-bit word.
     void WriteWord(QLineEdit *word, int firstField);

@@ -42,6 +42,9 @@ struct ControlDef {
     bool inBanner = false;  // placed inside Frame2, relative to it
     int maxLength = 0;      // 0: no limit
     QString toolTip = {};
+    // For screen readers, where the control's own text does not name it.
+    QString accessibleName = {};
+    QString accessibleDescription = {};
 };
 
 // Left edge of bit cell N (1..32) and the label above it: four groups of eight, cell 32

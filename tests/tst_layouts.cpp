@@ -1,33 +1,13 @@
 // The seven filter layouts: their records, the bit each caption names, and the selection rule.
 #include <QtTest>
 
+#include "filter/bit_names.h"
 #include "filter/layout_selection.h"
 #include "filter/layouts.h"
 #include "frame_bits.h"
 
 using filter::FilterLayout;
 
-namespace {
-
-// Reads the bit a caption names the way a user does: the part before the first blank names
-// the field ("ID.", "DB1", "RT"), the rest its bit; a caption without a field name continues
-// the field of the cell to its left.
-std::string NamedBit(std::string_view caption, std::string &field) {
-    if (!filter::IsUsableCaption(caption)) return {};
-    const std::size_t blank = caption.find(' ');
-    std::string upper(caption.substr(0, blank));
-    std::string lower(blank == std::string_view::npos ? "" : caption.substr(blank + 1));
-    lower.erase(0, lower.find_first_not_of(' '));
-    lower.erase(lower.find_last_not_of(' ') + 1);
-    if (!upper.empty()) field = upper;
-    if (field == "RT") return "RT" + lower;
-    std::string name = field;
-    if (name.back() == '.') name.pop_back();
-    if (lower.front() == '.') lower.erase(0, 1);
-    return name + "." + lower;
-}
-
-}  // namespace
 
 class Layouts : public QObject {
     Q_OBJECT
@@ -38,6 +18,8 @@ private slots:
     void captionsNameTheComparedBits_data();
     void captionsNameTheComparedBits();
     void captionsKeepTheirBlanks();
+    void fullBitNames_data();
+    void fullBitNames();
     void selectionRule_data();
     void selectionRule();
 };
@@ -113,9 +95,9 @@ void Layouts::captionsNameTheComparedBits() {
     QFETCH(int, layout);
     const auto id = static_cast<FilterLayout>(layout);
     const LayoutBits expected = ComparedBits(id);
-    std::string field;
     for (int cell = 32; cell >= 1; --cell) {
-        const std::string named = NamedBit(filter::LayoutInfo(id).Caption(cell), field);
+        const std::string named =
+            filter::ShortBitName(filter::ComparedBitOf(filter::LayoutInfo(id), cell));
         QVERIFY2(named == expected[cell].name,
                  qPrintable(QStringLiteral("cell %1 names \"%2\", compares \"%3\"")
                                 .arg(cell)
@@ -151,6 +133,30 @@ void Layouts::captionsKeepTheirBlanks() {
     QCOMPARE(filter::BlankCaption(22), std::string_view("  "));
     QCOMPARE(filter::BlankCaption(31), std::string_view("  "));
     QCOMPARE(filter::BlankCaption(32), std::string_view(" "));
+}
+
+void Layouts::fullBitNames_data() {
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("standard ID.28") << 0 << 32 << "ID.28 = 标准 ID 第 10 位";
+    QTest::newRow("standard ID.18") << 2 << 6 << "ID.18 = 标准 ID 第 0 位";
+    QTest::newRow("extended ID.5") << 4 << 9 << "ID.5 = 扩展 ID 第 5 位";
+    QTest::newRow("extended ID.0") << 5 << 4 << "ID.0 = 扩展 ID 第 0 位";
+    QTest::newRow("RTR") << 1 << 21 << "RTR = 远程传输请求位";
+    QTest::newRow("split data byte") << 3 << 4 << "DB1.3 = 数据字节 1 第 3 位";
+    QTest::newRow("second data byte") << 1 << 1 << "DB2.0 = 数据字节 2 第 0 位";
+    QTest::newRow("not compared") << 0 << 21 << "";
+}
+
+void Layouts::fullBitNames() {
+    QFETCH(int, layout);
+    QFETCH(int, cell);
+    QFETCH(QString, name);
+    const filter::FilterLayoutInfo &info = filter::kFilterLayouts[layout];
+    QCOMPARE(QString::fromStdString(
+                 filter::FullBitName(filter::ComparedBitOf(info, cell), info.frameFormat)),
+             name);
 }
 
 void Layouts::selectionRule_data() {
