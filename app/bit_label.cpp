@@ -24,6 +24,7 @@ void BitLabel::paintEvent(QPaintEvent *) {
     const qsizetype blank = caption.indexOf(QLatin1Char(' '));
     const QString upper = blank < 0 ? caption : caption.left(blank);
     const QString lower = blank < 0 ? QString() : caption.mid(blank + 1).trimmed();
+    if (upper.isEmpty() && lower.isEmpty()) return;
 
     // Lines are one em apart, as in a Song face, so both fit above the cell that covers the
     // label's lower edge.

@@ -43,9 +43,14 @@ QWidget *CreateControl(const ControlDef &control, QWidget *parent) {
             return line;
         }
         case ControlKind::Picture: {
+            // The picture comes at the box's size and at twice that ("@2x") for high-DPI
+            // screens; only the one the screen needs is decoded.
             auto *picture = new QLabel(parent);
-            QPixmap pixmap(control.text);
-            pixmap.setDevicePixelRatio(2.0);  // drawn at twice its size, sharp on high-DPI screens
+            const qreal ratio = picture->devicePixelRatioF() > 1.0 ? 2.0 : 1.0;
+            QString path = control.text;
+            if (ratio > 1.0) path.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+            QPixmap pixmap(path);
+            pixmap.setDevicePixelRatio(ratio);
             picture->setPixmap(pixmap);
             picture->setScaledContents(true);
             return picture;
@@ -72,16 +77,18 @@ QWidget *CreateControl(const ControlDef &control, QWidget *parent) {
     return nullptr;
 }
 
-QFont FontOf(ControlFont font) {
+// Controls with the default font inherit it from the window.
+void ApplyFont(QWidget *widget, ControlFont font) {
     switch (font) {
         case ControlFont::Bold:
-            return SongFont(true);
+            widget->setFont(SongFont(true));
+            break;
         case ControlFont::Title:
-            return TitleFont();
+            widget->setFont(TitleFont());
+            break;
         case ControlFont::Default:
             break;
     }
-    return SongFont();
 }
 
 void ApplyTextColor(QWidget *widget, TextColor color) {
@@ -101,14 +108,17 @@ bool IsLightweight(ControlKind kind) {
 
 }  // namespace
 
-void BuildControls(QWidget *form, const std::vector<ControlDef> &definition) {
+QHash<QString, QWidget *> BuildControls(QWidget *form, const std::vector<ControlDef> &definition) {
+    QHash<QString, QWidget *> controls;
+    controls.reserve(qsizetype(definition.size()));
     QWidget *banner = nullptr;
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDef &control : definition) {
         QWidget *widget = CreateControl(control, control.inBanner ? banner : form);
         widget->setObjectName(control.name);
+        controls.insert(control.name, widget);
         widget->setGeometry(PixelBox(control));
-        widget->setFont(FontOf(control.font));
+        ApplyFont(widget, control.font);
         ApplyTextColor(widget, control.color);
         if (!control.toolTip.isEmpty()) widget->setToolTip(control.toolTip);
         if (!control.accessibleName.isEmpty()) widget->setAccessibleName(control.accessibleName);
@@ -123,4 +133,5 @@ void BuildControls(QWidget *form, const std::vector<ControlDef> &definition) {
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    return controls;
 }

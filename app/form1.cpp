@@ -14,31 +14,44 @@
 #include "app/text_conversion.h"
 #include "filter/bit_names.h"
 
+namespace {
+
+// The red pencil in the sizes of the title bar and the task bar, loaded once.
+const QIcon &PencilIcon() {
+    static const QIcon icon = [] {
+        QIcon pencil;
+        pencil.addFile(QStringLiteral(":/images/pencil-16.png"), QSize(16, 16));
+        pencil.addFile(QStringLiteral(":/images/pencil.png"), QSize(32, 32));
+        return pencil;
+    }();
+    return icon;
+}
+
+}  // namespace
+
 Form1::Form1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CAN 接收滤波计算器（支持SJA1000 和 Tarvon CAN Card）"));
-    QIcon pencil;
-    pencil.addFile(QStringLiteral(":/images/pencil-16.png"), QSize(16, 16));
-    pencil.addFile(QStringLiteral(":/images/pencil.png"), QSize(32, 32));
-    setWindowIcon(pencil);
+    setWindowIcon(PencilIcon());
     setFont(SongFont());
     setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
-    BuildControls(this, WindowDefinition());
-    FindControls();
+    const QHash<QString, QWidget *> controls = BuildControls(this, WindowDefinition());
+    FindControls(controls);
     for (const filter::FilterLayoutInfo &layout : filter::kFilterLayouts)
         combo1_->addItem(ToQString(layout.entryText));
     combo1_->setCurrentIndex(-1);  // nothing selected until Form_Load
-    findChild<QLabel *>(QStringLiteral("Label34"))->setBuddy(combo1_);
+    // Screen readers name the layout list by its label.
+    qobject_cast<QLabel *>(controls.value(QStringLiteral("Label34")))->setBuddy(combo1_);
     ConnectHandlers();
     Form_Load();
 }
 
-void Form1::FindControls() {
-    const auto find = [this](auto *&control, const QString &name) {
-        control = findChild<std::remove_reference_t<decltype(*control)> *>(name);
+void Form1::FindControls(const QHash<QString, QWidget *> &controls) {
+    const auto find = [&controls](auto *&control, const QString &name) {
+        control = qobject_cast<std::remove_reference_t<decltype(*control)> *>(controls.value(name));
         Q_ASSERT(control);
     };
     find(option1_, QStringLiteral("Option1"));

@@ -1,6 +1,7 @@
 // The calculator window: its controls and one handler per control event.
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -43,7 +44,7 @@ private:
     bool Text2_KeyPress(int index, char32_t key) const;
     bool Text4_KeyPress(int index, char32_t key) const;
 
-    void FindControls();
+    void FindControls(const QHash<QString, QWidget *> &controls);
     // Key filtering, input methods and paste rules of the identifier fields.
     void SetUpIdFields();
     void ConnectHandlers();

@@ -35,7 +35,7 @@ struct ControlDef {
     QString name;
     ControlKind kind;
     TwipsBox box;
-    QString text;
+    QString text = {};
     ControlFont font = ControlFont::Default;
     TextColor color = TextColor::Default;
     int tabIndex = -1;  // -1: takes no focus

@@ -1,30 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs that are missing (apt is only asked when one is),
-# then configures once and builds what changed. Extra package names may be passed as arguments.
+# Installs what the build needs that is missing (extra package names may be passed), then
+# configures once and builds what changed, in build/ or $BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-packages=(
-    cmake g++ make qt6-base-dev
-    # Faces for every character the window shows: a Ming face with 宋体's metrics, a Song serif
-    # with full CJK coverage, and a Times New Roman metric twin for the banner title.
-    fonts-arphic-uming fonts-noto-cjk fonts-liberation2
-    "$@"
-)
-
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
-
+scripts/packages.sh "$@"
 build_dir=${BUILD_DIR:-build}
 [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build_dir" --parallel "$(nproc)"

@@ -63,10 +63,14 @@ public:
     // Picks a layout as a user does: opens the list and clicks the entry.
     void pickLayout(int index) const {
         QComboBox *list = layoutList();
+        if (list->view()->isVisible()) QTest::keyClick(list->view(), Qt::Key_Escape);
         list->showPopup();
         QAbstractItemView *view = list->view();
         if (!QTest::qWaitForWindowExposed(view->window())) qFatal("layout list not shown");
         const QRect entry = view->visualRect(view->model()->index(index, 0));
+        // Moving onto the entry first, as a hand does, so a popup that opened on a press does
+        // not take this click for the release of that press.
+        QTest::mouseMove(view->viewport(), entry.center());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
         QTRY_VERIFY(!view->isVisible());
     }
