@@ -29,8 +29,8 @@ void BitLabel::paintEvent(QPaintEvent *) {
     // Lines are one em apart, as in a Song face, so both fit above the cell that covers the
     // label's lower edge.
     QPainter painter(this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const qreal pitch = QFontInfo(font()).pixelSize();
     const qreal ascent = pitch * 0.86;
     DrawLine(painter, font(), upper, ascent, width());

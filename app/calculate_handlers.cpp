@@ -30,10 +30,10 @@ void Form1::Command33_Click() {
         const auto id2 = ids::DecimalIdValue(decimalFields_[1]->text().toStdString());
         // Only bits 28..0 take part, so wrapping to 32 bits changes nothing that matters.
         const auto layout = SelectedLayout();
-        if (const auto registers = layout ? filter::ComputeIdList(*layout,
-                                                                  static_cast<std::uint32_t>(id1),
-                                                                  static_cast<std::uint32_t>(id2))
-                                          : std::nullopt)
+        if (const auto registers =
+                layout ? filter::ComputeIdList(*layout, static_cast<std::uint32_t>(id1),
+                                               static_cast<std::uint32_t>(id2))
+                       : std::nullopt)
             WriteRegisterFields(*registers, filter::IdListFieldOrder(*layout));
     }
     if (option1_->isChecked()) {

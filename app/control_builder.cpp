@@ -95,9 +95,8 @@ void ApplyTextColor(QWidget *widget, TextColor color) {
     if (color == TextColor::Default) return;
     QPalette palette = widget->palette();
     // The workspace grey is the palette's Dark role, the colour Qt gives MDI workspaces.
-    palette.setColor(QPalette::WindowText, color == TextColor::Navy
-                                               ? QColor(0, 0, 128)
-                                               : palette.color(QPalette::Dark));
+    palette.setColor(QPalette::WindowText,
+                     color == TextColor::Navy ? QColor(0, 0, 128) : palette.color(QPalette::Dark));
     widget->setPalette(palette);
 }
 

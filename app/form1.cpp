@@ -90,7 +90,8 @@ void Form1::ConnectHandlers() {
     // activated: every pick by the user, the entry already shown included.
     connect(combo1_, &QComboBox::activated, this, &Form1::Combo1_Click);
     for (int cell = 1; cell <= filter::kCellCount; ++cell)
-        connect(cells_[cell - 1], &QPushButton::clicked, this, [this, cell] { Command_Click(cell); });
+        connect(cells_[cell - 1], &QPushButton::clicked, this,
+                [this, cell] { Command_Click(cell); });
     connect(command33_, &QPushButton::clicked, this, &Form1::Command33_Click);
     for (int index = 0; index < 2; ++index) {
         connect(decimalFields_[index], &QLineEdit::textChanged, this,
@@ -144,11 +145,10 @@ void Form1::DescribeCells(const filter::FilterLayoutInfo *layout) {
         const QString fullName =
             layout ? ToQString(filter::FullBitName(bit, layout->frameFormat)) : QString();
         const filter::CellBit position = filter::CellBitPosition(cell);
-        button->setAccessibleName(bit.kind == filter::BitKind::None
-                                      ? QStringLiteral("寄存器 %1 位 %2")
-                                            .arg(position.registerIndex)
-                                            .arg(position.bit)
-                                      : ToQString(filter::ShortBitName(bit)));
+        button->setAccessibleName(
+            bit.kind == filter::BitKind::None
+                ? QStringLiteral("寄存器 %1 位 %2").arg(position.registerIndex).arg(position.bit)
+                : ToQString(filter::ShortBitName(bit)));
         button->setAccessibleDescription(fullName);
         button->setToolTip(fullName);
     }

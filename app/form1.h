@@ -67,13 +67,13 @@ private:
     QRadioButton *option2_ = nullptr;
     QRadioButton *option3_ = nullptr;
     QComboBox *combo1_ = nullptr;
-    std::array<QLabel *, 32> bitLabels_{};  // Label1 .. Label32
+    std::array<QLabel *, 32> bitLabels_{};   // Label1 .. Label32
     std::array<QPushButton *, 32> cells_{};  // Command1 .. Command32
     QPushButton *command33_ = nullptr;
     std::array<QLineEdit *, 2> decimalFields_{};  // Text2(0), Text2(1)
     std::array<QLineEdit *, 2> hexFields_{};      // Text4(0), Text4(1)
     // The identifier fields in the order the handlers enable them.
-    std::array<QLineEdit *, 4> idFields_{};  // Text2(0), Text2(1), Text4(0), Text4(1)
+    std::array<QLineEdit *, 4> idFields_{};        // Text2(0), Text2(1), Text4(0), Text4(1)
     std::array<QLineEdit *, 8> registerFields_{};  // Text1(0) .. Text1(7)
     QLineEdit *text3_ = nullptr;
     QLineEdit *text5_ = nullptr;

@@ -25,8 +25,8 @@ std::int64_t HexValue(const QLineEdit *field) {
 // (Backspace, Delete, Enter, Tab, Esc).
 bool TypesText(const QKeyEvent *event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const bool shortcut = (modifiers & (Qt::ControlModifier | Qt::MetaModifier)) &&
-                          !(modifiers & Qt::AltModifier);
+    const bool shortcut =
+        (modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !(modifiers & Qt::AltModifier);
     if (shortcut) return false;
     const QString text = event->text();
     return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
@@ -92,7 +92,8 @@ void Form1::Text2_Change(int) {
 void Form1::Text4_Change(int index) {
     QLineEdit *hex = hexFields_[index];
     if (!hex->text().isEmpty()) {
-        if (HexValue(hex) > ids::ExtendedIdMax) WriteIdField(hex, ids::HexIdText(ids::ExtendedIdMax));
+        if (HexValue(hex) > ids::ExtendedIdMax)
+            WriteIdField(hex, ids::HexIdText(ids::ExtendedIdMax));
         if (HexValue(hex) < 0) WriteIdField(hex, "0");
         WriteIdField(decimalFields_[index], ids::DecimalIdText(HexValue(hex)));
     }

@@ -38,7 +38,7 @@ struct ControlDef {
     QString text = {};
     ControlFont font = ControlFont::Default;
     TextColor color = TextColor::Default;
-    int tabIndex = -1;  // -1: takes no focus
+    int tabIndex = -1;      // -1: takes no focus
     bool inBanner = false;  // placed inside Frame2, relative to it
     int maxLength = 0;      // 0: no limit
     QString toolTip = {};

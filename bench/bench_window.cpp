@@ -93,7 +93,9 @@ void BM_Calculate(benchmark::State &state) {
     auto *layouts = Find<QComboBox>(window, "Combo1");
     layouts->setCurrentIndex(strategy == 1 ? 3 : 2);
     QMetaObject::invokeMethod(&window, "Combo1_Click");
-    Find<QRadioButton>(window, strategy == 1 ? "Option1" : strategy == 2 ? "Option2" : "Option3")
+    Find<QRadioButton>(window, strategy == 1   ? "Option1"
+                               : strategy == 2 ? "Option2"
+                                               : "Option3")
         ->setChecked(true);
     if (strategy == 1)
         for (int cell = 1; cell <= 32; cell += 3)
@@ -159,7 +161,8 @@ public:
         const auto ours = medians_.find("BM_StartUp");
         const auto floor = medians_.find("BM_StartUpFloor");
         if (ours != medians_.end() && floor != medians_.end() && floor->second > 0)
-            std::printf("start-up ratio ours/floor (medians): %.3f\n", ours->second / floor->second);
+            std::printf("start-up ratio ours/floor (medians): %.3f\n",
+                        ours->second / floor->second);
     }
 
 private:

@@ -30,9 +30,7 @@ struct CellBit {
 };
 
 // Cell N (1..32) is bit N-1 of the 32-bit word whose most significant byte is register 0.
-constexpr CellBit CellBitPosition(int cell) {
-    return {3 - (cell - 1) / 8, (cell - 1) % 8};
-}
+constexpr CellBit CellBitPosition(int cell) { return {3 - (cell - 1) / 8, (cell - 1) % 8}; }
 
 constexpr std::string_view CellCaption(CellState state) {
     switch (state) {

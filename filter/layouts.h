@@ -52,6 +52,8 @@ constexpr std::string_view kSingle = "含义：单滤波";
 constexpr std::string_view kDual = "含义：双滤波";
 }  // namespace detail
 
+// One row of eight captions per register, as the cells stand on screen.
+// clang-format off
 constexpr std::array<FilterLayoutInfo, kFilterLayoutCount> kFilterLayouts{{
     {"标准帧 单滤波 (仅 ID)", FrameFormat::Standard, FilterMode::Single, 1, detail::kSingle,
      {"ID. 28", " 27", " 26", " 25", " 24", " 23", " 22", " 21",  //
@@ -99,6 +101,7 @@ constexpr std::array<FilterLayoutInfo, kFilterLayoutCount> kFilterLayouts{{
       " 20", " 19", " 18", " 17", " 16", " 15", " 14", " 13"},
      0},
 }};
+// clang-format on
 
 // The layout at a drop-down list index; none outside 0..6 (nothing selected).
 constexpr std::optional<FilterLayout> LayoutAt(int listIndex) {

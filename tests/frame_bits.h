@@ -19,8 +19,8 @@ using LayoutBits = std::array<ComparedBit, 33>;
 inline void PutIds(LayoutBits &bits, int topCell, int highId, int lowId, int filter = 0) {
     for (int id = highId; id >= lowId; --id) bits[topCell--] = {"ID." + std::to_string(id), filter};
 }
-inline void PutData(LayoutBits &bits, int topCell, const std::string &byte, int highBit,
-                    int lowBit, int filter = 0) {
+inline void PutData(LayoutBits &bits, int topCell, const std::string &byte, int highBit, int lowBit,
+                    int filter = 0) {
     for (int bit = highBit; bit >= lowBit; --bit)
         bits[topCell--] = {byte + "." + std::to_string(bit), filter};
 }
@@ -70,7 +70,6 @@ inline LayoutBits ComparedBits(filter::FilterLayout layout) {
 inline bool FrameBit(const model::Frame &frame, const std::string &name) {
     if (name == "RTR") return frame.rtr;
     const int number = std::stoi(name.substr(name.find('.') + 1));
-    if (name.rfind("ID.", 0) == 0)
-        return frame.id >> (frame.extended ? number : number - 18) & 1;
+    if (name.rfind("ID.", 0) == 0) return frame.id >> (frame.extended ? number : number - 18) & 1;
     return frame.data[name[2] == '1' ? 0 : 1] >> number & 1;
 }

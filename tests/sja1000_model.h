@@ -35,8 +35,8 @@ inline bool Accepts(const filter::RegisterSet &registers, int mod3, const Frame 
     if (mod3 == 1) {
         if (!frame.extended) {
             // ID.28..ID.18, RTR, four unused bits, data byte 1, data byte 2.
-            const std::uint32_t value = frame.id << 21 | rtr << 20 |
-                                        std::uint32_t(frame.data[0]) << 8 | frame.data[1];
+            const std::uint32_t value =
+                frame.id << 21 | rtr << 20 | std::uint32_t(frame.data[0]) << 8 | frame.data[1];
             return Fits(value, code, mask, 0xFFF0FFFF);
         }
         // ID.28..ID.0, RTR, two unused bits.

@@ -65,11 +65,13 @@ private slots:
                 *filter::ComputeIdList(FilterLayout::ExtSingleId, id1, random.generate());
             std::vector<std::uint32_t> frames{id1};
             for (int bit = 0; bit < 29; ++bit) frames.push_back(id1 ^ (1u << bit));
-            for (int other = 0; other < 20; ++other) frames.push_back(random.generate() & 0x1FFFFFFF);
+            for (int other = 0; other < 20; ++other)
+                frames.push_back(random.generate() & 0x1FFFFFFF);
             for (std::uint32_t frameId : frames) {
                 for (bool rtr : {false, true}) {
                     const bool wanted = frameId == id1;
-                    if (Accepts(registers, FilterLayout::ExtSingleId, frameId, rtr, random) != wanted)
+                    if (Accepts(registers, FilterLayout::ExtSingleId, frameId, rtr, random) !=
+                        wanted)
                         QFAIL(qPrintable(QStringLiteral("ID %1: frame %2 rtr %3 %4")
                                              .arg(id1, 0, 16)
                                              .arg(frameId, 0, 16)

@@ -7,21 +7,9 @@
 #include "ids/conversions.h"
 #include "ids/keys.h"
 #include "ids/limits.h"
+#include "register_texts.h"
 
 using filter::FilterLayout;
-
-
-namespace {
-
-QStringList Texts(const filter::RegisterSet &registers) {
-    QStringList texts;
-    for (int field = 0; field < filter::kRegisterFieldCount; ++field)
-        texts << QString::fromStdString(
-            filter::FormatRegisterByte(filter::RegisterField(registers, field)));
-    return texts;
-}
-
-}  // namespace
 
 class Ids : public QObject {
     Q_OBJECT
@@ -99,11 +87,10 @@ private slots:
         QTest::newRow("7FF") << QByteArray("7FF") << true << 2047;
         QTest::newRow("lower case") << QByteArray("1fffffff") << true << 536870911;
         QTest::newRow("largest positive") << QByteArray("7FFFFFFF") << true << 2147483647;
-        QTest::newRow("smallest negative") << QByteArray("80000000") << true
-                                           << std::numeric_limits<qint32>::min();
+        QTest::newRow("smallest negative")
+            << QByteArray("80000000") << true << std::numeric_limits<qint32>::min();
         QTest::newRow("minus one") << QByteArray("FFFFFFFF") << true << -1;
-        QTest::newRow("seven digits never negative") << QByteArray("FFFFFFF") << true
-                                                     << 268435455;
+        QTest::newRow("seven digits never negative") << QByteArray("FFFFFFF") << true << 268435455;
         QTest::newRow("empty") << QByteArray() << false << 0;
         QTest::newRow("nine digits") << QByteArray("123456789") << false << 0;
         QTest::newRow("G") << QByteArray("1G") << false << 0;
@@ -124,13 +111,19 @@ private slots:
         QTest::addColumn<qint64>("value");
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("hex");
-        QTest::newRow("zero") << qint64(0) << "0" << "0";
-        QTest::newRow("standard max") << qint64(ids::StandardIdMax) << "2047" << "7FF";
-        QTest::newRow("extended max") << qint64(ids::ExtendedIdMax) << "536870911" << "1FFFFFFF";
-        QTest::newRow("48879") << qint64(48879) << "48879" << "BEEF";
+        QTest::newRow("zero") << qint64(0) << "0"
+                              << "0";
+        QTest::newRow("standard max") << qint64(ids::StandardIdMax) << "2047"
+                                      << "7FF";
+        QTest::newRow("extended max") << qint64(ids::ExtendedIdMax) << "536870911"
+                                      << "1FFFFFFF";
+        QTest::newRow("48879") << qint64(48879) << "48879"
+                               << "BEEF";
         // Never reached by the window; clamped so a field only ever holds what it can.
-        QTest::newRow("negative") << qint64(-5) << "0" << "0";
-        QTest::newRow("beyond") << (qint64(1) << 40) << "536870911" << "1FFFFFFF";
+        QTest::newRow("negative") << qint64(-5) << "0"
+                                  << "0";
+        QTest::newRow("beyond") << (qint64(1) << 40) << "536870911"
+                                << "1FFFFFFF";
     }
     void canonicalTexts() {
         QFETCH(qint64, value);
@@ -141,8 +134,8 @@ private slots:
     }
 
     void decimalLimitPerLayout() {
-        const std::optional<std::int64_t> expected[] = {2047, std::nullopt, 2047, std::nullopt,
-                                                        536870911, std::nullopt, std::nullopt};
+        const std::optional<std::int64_t> expected[] = {
+            2047, std::nullopt, 2047, std::nullopt, 536870911, std::nullopt, std::nullopt};
         for (int layout = 0; layout < 7; ++layout)
             QCOMPARE(ids::DecimalIdLimit(static_cast<FilterLayout>(layout)), expected[layout]);
     }
@@ -158,10 +151,10 @@ private slots:
         QTest::addColumn<quint32>("id1");
         QTest::addColumn<quint32>("id2");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("standard 291") << 0 << 291u << 0u
-                                      << QStringList{"24", "60", "00", "00", "00", "1F", "FF", "FF"};
-        QTest::newRow("standard 2047") << 0 << 2047u << 0u
-                                       << QStringList{"FF", "E0", "00", "00", "00", "1F", "FF", "FF"};
+        QTest::newRow("standard 291")
+            << 0 << 291u << 0u << QStringList{"24", "60", "00", "00", "00", "1F", "FF", "FF"};
+        QTest::newRow("standard 2047")
+            << 0 << 2047u << 0u << QStringList{"FF", "E0", "00", "00", "00", "1F", "FF", "FF"};
         QTest::newRow("standard 0, ID2 ignored")
             << 0 << 0u << 1234u << QStringList{"00", "00", "00", "00", "00", "1F", "FF", "FF"};
         QTest::newRow("standard 2048 keeps bits 10..0")
@@ -170,8 +163,9 @@ private slots:
             << 2 << 291u << 0u << QStringList{"24", "60", "00", "00", "00", "1F", "00", "1F"};
         QTest::newRow("dual 1 and 2047")
             << 2 << 1u << 2047u << QStringList{"00", "20", "FF", "E0", "00", "1F", "00", "1F"};
-        QTest::newRow("extended max") << 4 << 0x1FFFFFFFu << 0u
-                                      << QStringList{"FF", "FF", "FF", "F8", "00", "00", "00", "07"};
+        QTest::newRow("extended max")
+            << 4 << 0x1FFFFFFFu << 0u
+            << QStringList{"FF", "FF", "FF", "F8", "00", "00", "00", "07"};
         QTest::newRow("extended 0x12345678, ID2 ignored")
             << 4 << 0x12345678u << 99u
             << QStringList{"91", "A2", "B3", "C0", "00", "00", "00", "07"};
@@ -183,7 +177,7 @@ private slots:
         QFETCH(QStringList, fields);
         const auto registers = filter::ComputeIdList(static_cast<FilterLayout>(layout), id1, id2);
         QVERIFY(registers.has_value());
-        QCOMPARE(Texts(*registers), fields);
+        QCOMPARE(RegisterTexts(*registers), fields);
     }
 
     void onlyTheIdLayoutsHaveAnIdList() {
@@ -203,7 +197,8 @@ private slots:
         for (int round = 0; round < 2000; ++round) {
             const std::uint32_t id1 = random.generate() & 0x1FFFFFFF;
             const std::uint32_t id2 = random.generate() & 0x7FF;
-            const auto put = [](filter::CellStates &cells, std::uint32_t id, int lowCell, int bits) {
+            const auto put = [](filter::CellStates &cells, std::uint32_t id, int lowCell,
+                                int bits) {
                 for (int j = 0; j < bits; ++j)
                     cells[lowCell + j - 1] =
                         (id >> j & 1) ? filter::CellState::One : filter::CellState::Zero;
@@ -218,10 +213,9 @@ private slots:
                     put(cells, id1 & 0x7FF, 22, 11);
                     if (layout == FilterLayout::StdDualId) put(cells, id2, 6, 11);
                 }
-                QCOMPARE(*filter::ComputeIdList(layout, id1 & (layout == FilterLayout::ExtSingleId
-                                                                   ? 0x1FFFFFFF
-                                                                   : 0x7FF),
-                                                id2),
+                QCOMPARE(*filter::ComputeIdList(
+                             layout,
+                             id1 & (layout == FilterLayout::ExtSingleId ? 0x1FFFFFFF : 0x7FF), id2),
                          filter::ComputeCustomBits(cells));
             }
         }

@@ -8,7 +8,6 @@
 
 using filter::FilterLayout;
 
-
 class Layouts : public QObject {
     Q_OBJECT
 
@@ -38,16 +37,16 @@ void Layouts::layoutRecord_data() {
         for (int cell = from; cell <= to; ++cell) cells << cell;
         return cells;
     };
-    QTest::newRow("StdSingleId") << 0 << "标准帧 单滤波 (仅 ID)" << false << 1 << "含义：单滤波" << 11
-                                 << range(1, 21) << 1;
-    QTest::newRow("StdSingleIdRtrData") << 1 << "标准帧 单滤波 (含 ID，RTR 和部分数据)" << false << 1
-                                        << "含义：单滤波" << 28 << range(17, 20) << 0;
+    QTest::newRow("StdSingleId") << 0 << "标准帧 单滤波 (仅 ID)" << false << 1 << "含义：单滤波"
+                                 << 11 << range(1, 21) << 1;
+    QTest::newRow("StdSingleIdRtrData") << 1 << "标准帧 单滤波 (含 ID，RTR 和部分数据)" << false
+                                        << 1 << "含义：单滤波" << 28 << range(17, 20) << 0;
     QTest::newRow("StdDualId") << 2 << "标准帧 双滤波 (仅 ID)" << false << 0 << "含义：双滤波" << 22
                                << range(1, 5) + range(17, 21) << 2;
     QTest::newRow("StdDualIdRtrData") << 3 << "标准帧 双滤波 (含 ID，RTR 和部分数据)" << false << 0
                                       << "含义：双滤波" << 32 << QList<int>() << 0;
-    QTest::newRow("ExtSingleId") << 4 << "扩展帧 单滤波 (仅 ID)" << true << 1 << "含义：单滤波" << 29
-                                 << range(1, 3) << 1;
+    QTest::newRow("ExtSingleId") << 4 << "扩展帧 单滤波 (仅 ID)" << true << 1 << "含义：单滤波"
+                                 << 29 << range(1, 3) << 1;
     QTest::newRow("ExtSingleIdRtr") << 5 << "扩展帧 单滤波 (含 ID 和 RTR)" << true << 1
                                     << "含义：单滤波" << 30 << range(1, 2) << 0;
     QTest::newRow("ExtDualPartialId") << 6 << "扩展帧 双滤波 (仅含部分 ID)" << true << 0
@@ -185,8 +184,9 @@ void Layouts::selectionRule() {
     QCOMPARE(rule.offersIdList, filter::kFilterLayouts[layout].idsUnderIdList > 0);
     QString actual;
     for (filter::FieldChange change : rule.idFields)
-        actual += change == filter::FieldChange::Keep ? 'K'
-                  : change == filter::FieldChange::Enable ? 'E' : 'D';
+        actual += change == filter::FieldChange::Keep     ? 'K'
+                  : change == filter::FieldChange::Enable ? 'E'
+                                                          : 'D';
     QCOMPARE(actual, idFields);
 }
 

@@ -39,7 +39,8 @@ QString RandomText(QRandomGenerator &random, int maxLength) {
 }
 
 filter::CellState StateOf(const QString &caption) {
-    return filter::CellStateFromCaption(caption.toStdString()).value_or(filter::CellState::DontCare);
+    return filter::CellStateFromCaption(caption.toStdString())
+        .value_or(filter::CellState::DontCare);
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ private:
     void checkInvariants(const WindowFixture &f);
 
     QList<QWidget *> controls_;
-    QString context_;            // seed and event number, for failure messages
+    QString context_;                 // seed and event number, for failure messages
     QLineEdit *typedInto_ = nullptr;  // decimal field a key was typed into by the last event
     QString typedBefore_;
 };
@@ -96,8 +97,8 @@ void RandomEvents::act(WindowFixture &f, QRandomGenerator &random) {
         f.pickLayout(random.bounded(7));
     } else if (kind < 38) {  // the layout list by keyboard
         f.layoutList()->setFocus();
-        const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
-                                Qt::Key_PageUp, Qt::Key_PageDown};
+        const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
         QTest::keyClick(f.layoutList(), keys[random.bounded(6)]);
     } else if (kind < 45) {
         f.calculate();
@@ -130,12 +131,21 @@ void RandomEvents::pressKey(QRandomGenerator &random) {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
     };
-    const Key keys[] = {{Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}},  {Qt::Key_Tab, {}},
-                        {Qt::Key_Backtab, Qt::ShiftModifier},           {Qt::Key_Left, {}},
-                        {Qt::Key_Right, {}},     {Qt::Key_Home, {}},    {Qt::Key_End, {}},
-                        {Qt::Key_Space, {}},     {Qt::Key_Return, {}},  {Qt::Key_Escape, {}},
-                        {Qt::Key_Up, {}},        {Qt::Key_Down, {}},
-                        {Qt::Key_A, Qt::ControlModifier},               {Qt::Key_X, Qt::ControlModifier},
+    const Key keys[] = {{Qt::Key_Backspace, {}},
+                        {Qt::Key_Delete, {}},
+                        {Qt::Key_Tab, {}},
+                        {Qt::Key_Backtab, Qt::ShiftModifier},
+                        {Qt::Key_Left, {}},
+                        {Qt::Key_Right, {}},
+                        {Qt::Key_Home, {}},
+                        {Qt::Key_End, {}},
+                        {Qt::Key_Space, {}},
+                        {Qt::Key_Return, {}},
+                        {Qt::Key_Escape, {}},
+                        {Qt::Key_Up, {}},
+                        {Qt::Key_Down, {}},
+                        {Qt::Key_A, Qt::ControlModifier},
+                        {Qt::Key_X, Qt::ControlModifier},
                         {Qt::Key_Z, Qt::ControlModifier}};
     const Key &key = keys[random.bounded(int(std::size(keys)))];
     auto *field = qobject_cast<QLineEdit *>(focus);
@@ -201,8 +211,9 @@ void RandomEvents::checkInvariants(const WindowFixture &f) {
     // The cells are usable exactly under the custom strategy, as the layout says.
     const bool custom = f.option(1)->isChecked();
     for (int cell = 1; cell <= 32; ++cell)
-        QVERIFY2(f.cell(cell)->isEnabled() == (custom && filter::LayoutInfo(*layout).IsUsable(cell)),
-                 where);
+        QVERIFY2(
+            f.cell(cell)->isEnabled() == (custom && filter::LayoutInfo(*layout).IsUsable(cell)),
+            where);
     // Check Calculate against the core, now and then, from the state just reached.
     static int round = 0;
     if (++round % 7 == 0) {

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "filter/registers.h"
+#include "register_texts.h"
 
 using filter::CellState;
 using filter::CellStates;
@@ -20,14 +21,6 @@ CellStates Pattern(const char *leftToRight) {
     return cells;
 }
 
-QStringList Texts(const filter::RegisterSet &registers) {
-    QStringList texts;
-    for (int field = 0; field < filter::kRegisterFieldCount; ++field)
-        texts << QString::fromStdString(
-            filter::FormatRegisterByte(filter::RegisterField(registers, field)));
-    return texts;
-}
-
 }  // namespace
 
 class Registers : public QObject {
@@ -42,19 +35,23 @@ private slots:
         QTest::newRow("standard identifier 0x123")
             << QByteArray("00100100011") + QByteArray(21, 'X')
             << QStringList{"24", "60", "00", "00", "00", "1F", "FF", "FF"};
-        QTest::newRow("all ones")
-            << QByteArray(32, '1') << QStringList{"FF", "FF", "FF", "FF", "00", "00", "00", "00"};
+        QTest::newRow("all ones") << QByteArray(32, '1')
+                                  << QStringList{"FF", "FF", "FF", "FF", "00", "00", "00", "00"};
         QTest::newRow("only cell 1 is one")
             << QByteArray(31, '0') + "1"
             << QStringList{"00", "00", "00", "01", "00", "00", "00", "00"};
         QTest::newRow("one bit per register")
-            << QByteArray("1XXXXXXX" "X0XXXXXX" "XXXXXXX1" "0000000X")
+            << QByteArray(
+                   "1XXXXXXX"
+                   "X0XXXXXX"
+                   "XXXXXXX1"
+                   "0000000X")
             << QStringList{"80", "00", "01", "00", "7F", "BF", "FE", "01"};
     }
     void computeCustomBits() {
         QFETCH(QByteArray, pattern);
         QFETCH(QStringList, fields);
-        QCOMPARE(Texts(filter::ComputeCustomBits(Pattern(pattern.constData()))), fields);
+        QCOMPARE(RegisterTexts(filter::ComputeCustomBits(Pattern(pattern.constData()))), fields);
     }
 
     void formatRegisterByte_data() {
@@ -79,7 +76,7 @@ private slots:
     }
 
     void receiveAllAcceptsEverything() {
-        QCOMPARE(Texts(filter::kReceiveAllRegisters),
+        QCOMPARE(RegisterTexts(filter::kReceiveAllRegisters),
                  QStringList({"00", "00", "00", "00", "FF", "FF", "FF", "FF"}));
     }
 };

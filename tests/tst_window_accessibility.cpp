@@ -1,8 +1,8 @@
 // What a screen reader is told: every control a user can focus or read is named, and the bit
 // cells are named after the bit they compare under the current layout.
-#include "window_fixture.h"
-
 #include <QAccessible>
+
+#include "window_fixture.h"
 
 namespace {
 
@@ -54,15 +54,24 @@ void WindowAccessibility::fieldNames_data() {
     const char *registers[] = {"ACR0", "ACR1", "ACR2", "ACR3", "AMR0", "AMR1", "AMR2", "AMR3"};
     for (int i = 0; i < 8; ++i)
         QTest::newRow(registers[i]) << QStringLiteral("Text1(%1)").arg(i) << registers[i];
-    QTest::newRow("code word") << "Text5" << "ACR";
-    QTest::newRow("mask word") << "Text6" << "AMR";
-    QTest::newRow("mode") << "Text3" << "MOD.3";
-    QTest::newRow("ID1 decimal") << "Text2(0)" << "ID1 十进制";
-    QTest::newRow("ID1 hex") << "Text4(0)" << "ID1 十六进制";
-    QTest::newRow("ID2 decimal") << "Text2(1)" << "ID2 十进制";
-    QTest::newRow("ID2 hex") << "Text4(1)" << "ID2 十六进制";
-    QTest::newRow("calculate") << "Command33" << "计算";
-    QTest::newRow("meaning") << "Label47" << "含义：单滤波";
+    QTest::newRow("code word") << "Text5"
+                               << "ACR";
+    QTest::newRow("mask word") << "Text6"
+                               << "AMR";
+    QTest::newRow("mode") << "Text3"
+                          << "MOD.3";
+    QTest::newRow("ID1 decimal") << "Text2(0)"
+                                 << "ID1 十进制";
+    QTest::newRow("ID1 hex") << "Text4(0)"
+                             << "ID1 十六进制";
+    QTest::newRow("ID2 decimal") << "Text2(1)"
+                                 << "ID2 十进制";
+    QTest::newRow("ID2 hex") << "Text4(1)"
+                             << "ID2 十六进制";
+    QTest::newRow("calculate") << "Command33"
+                               << "计算";
+    QTest::newRow("meaning") << "Label47"
+                             << "含义：单滤波";
 }
 
 void WindowAccessibility::fieldNames() {
@@ -78,15 +87,24 @@ void WindowAccessibility::cellsAreNamedAfterTheirBit_data() {
     QTest::addColumn<int>("cell");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    QTest::newRow("standard ID.28") << 0 << 1 << 32 << "ID.28" << "ID.28 = 标准 ID 第 10 位";
-    QTest::newRow("standard ID.18") << 0 << 1 << 22 << "ID.18" << "ID.18 = 标准 ID 第 0 位";
-    QTest::newRow("unused cell") << 0 << 1 << 21 << "寄存器 1 位 4" << "";
-    QTest::newRow("extended ID.5") << 4 << 1 << 9 << "ID.5" << "ID.5 = 扩展 ID 第 5 位";
-    QTest::newRow("RTR") << 1 << 1 << 21 << "RTR" << "RTR = 远程传输请求位";
-    QTest::newRow("data") << 1 << 1 << 15 << "DB1.6" << "DB1.6 = 数据字节 1 第 6 位";
-    QTest::newRow("second filter") << 2 << 1 << 6 << "ID.18" << "ID.18 = 标准 ID 第 0 位";
-    QTest::newRow("ID list") << 2 << 2 << 32 << "寄存器 0 位 7" << "";
-    QTest::newRow("receive all") << 0 << 3 << 25 << "寄存器 0 位 0" << "";
+    QTest::newRow("standard ID.28") << 0 << 1 << 32 << "ID.28"
+                                    << "ID.28 = 标准 ID 第 10 位";
+    QTest::newRow("standard ID.18") << 0 << 1 << 22 << "ID.18"
+                                    << "ID.18 = 标准 ID 第 0 位";
+    QTest::newRow("unused cell") << 0 << 1 << 21 << "寄存器 1 位 4"
+                                 << "";
+    QTest::newRow("extended ID.5") << 4 << 1 << 9 << "ID.5"
+                                   << "ID.5 = 扩展 ID 第 5 位";
+    QTest::newRow("RTR") << 1 << 1 << 21 << "RTR"
+                         << "RTR = 远程传输请求位";
+    QTest::newRow("data") << 1 << 1 << 15 << "DB1.6"
+                          << "DB1.6 = 数据字节 1 第 6 位";
+    QTest::newRow("second filter") << 2 << 1 << 6 << "ID.18"
+                                   << "ID.18 = 标准 ID 第 0 位";
+    QTest::newRow("ID list") << 2 << 2 << 32 << "寄存器 0 位 7"
+                             << "";
+    QTest::newRow("receive all") << 0 << 3 << 25 << "寄存器 0 位 0"
+                                 << "";
 }
 
 void WindowAccessibility::cellsAreNamedAfterTheirBit() {

@@ -10,12 +10,6 @@ void SetCells(const WindowFixture &f, const QString &fromCell32) {
         f.clickCell(32 - i, int(cycle.indexOf(fromCell32[i])));
 }
 
-QString LabelTexts(const WindowFixture &f) {
-    QString joined;
-    for (int cell = 32; cell >= 1; --cell) joined += f.bitLabel(cell)->text() + '|';
-    return joined;
-}
-
 }  // namespace
 
 class WindowCalculate : public QObject {
@@ -35,24 +29,29 @@ void WindowCalculate::customBits_data() {
     QTest::addColumn<QString>("cells");  // from cell 32; cells not listed stay X
     QTest::addColumn<QStringList>("results");
     QTest::newRow("all X") << 0 << QString()
-                           << QStringList{"00", "00", "00", "00", "FF", "FF", "FF", "FF",
-                                          "00000000", "FFFFFFFF", "1", "含义：单滤波"};
-    QTest::newRow("standard identifier 0x123") << 0 << "00100100011"
-                                               << QStringList{"24", "60", "00", "00", "00", "1F",
-                                                              "FF", "FF", "24600000", "001FFFFF",
-                                                              "1", "含义：单滤波"};
-    QTest::newRow("all ones, dual with data") << 3 << QString(32, '1')
-                                              << QStringList{"FF", "FF", "FF", "FF", "00", "00",
-                                                             "00", "00", "FFFFFFFF", "00000000",
-                                                             "0", "含义：双滤波"};
-    QTest::newRow("only cell 1 one, extended dual") << 6 << QString(31, '0') + '1'
-                                                    << QStringList{"00", "00", "00", "01", "00",
-                                                                   "00", "00", "00", "00000001",
-                                                                   "00000000", "0", "含义：双滤波"};
+                           << QStringList{"00", "00", "00",       "00",       "FF", "FF",
+                                          "FF", "FF", "00000000", "FFFFFFFF", "1",  "含义：单滤波"};
+    QTest::newRow("standard identifier 0x123")
+        << 0 << "00100100011"
+        << QStringList{"24", "60", "00",       "00",       "00", "1F",
+                       "FF", "FF", "24600000", "001FFFFF", "1",  "含义：单滤波"};
+    QTest::newRow("all ones, dual with data")
+        << 3 << QString(32, '1')
+        << QStringList{"FF", "FF", "FF",       "FF",       "00", "00",
+                       "00", "00", "FFFFFFFF", "00000000", "0",  "含义：双滤波"};
+    QTest::newRow("only cell 1 one, extended dual")
+        << 6 << QString(31, '0') + '1'
+        << QStringList{"00", "00", "00",       "01",       "00", "00",
+                       "00", "00", "00000001", "00000000", "0",  "含义：双滤波"};
     QTest::newRow("extended single with RTR")
-        << 5 << QStringLiteral("1XXXXXXX" "XXXXXXXX" "XXXXXXXX" "XXXX01")
-        << QStringList{"80", "00", "00", "04", "7F", "FF", "FF", "F3", "80000004", "7FFFFFF3", "1",
-                       "含义：单滤波"};
+        << 5
+        << QStringLiteral(
+               "1XXXXXXX"
+               "XXXXXXXX"
+               "XXXXXXXX"
+               "XXXX01")
+        << QStringList{"80", "00", "00",       "04",       "7F", "FF",
+                       "FF", "F3", "80000004", "7FFFFFF3", "1",  "含义：单滤波"};
 }
 
 void WindowCalculate::customBits() {
@@ -87,9 +86,7 @@ void WindowCalculate::receiveAllShowsAcceptEverything() {
     QVERIFY(f.option(3)->isChecked());
     for (int cell = 1; cell <= 32; ++cell) QVERIFY(!f.cell(cell)->isEnabled());
     // Nothing shows, though the labels of cells 22 to 31 hold two blanks and cell 32 one.
-    QString blank = QStringLiteral(" |");
-    for (int cell = 31; cell >= 1; --cell) blank += (cell >= 22 ? QStringLiteral("  ") : QString()) + '|';
-    QCOMPARE(LabelTexts(f), blank);
+    QCOMPARE(f.labelTexts(), WindowFixture::blankLabelTexts());
     QCOMPARE(f.cellCaptions(), QStringLiteral("1101") + QString(28, 'X'));
     QVERIFY(f.layoutList()->isEnabled());
     QVERIFY(f.control(QStringLiteral("Command33"))->isEnabled());
@@ -102,7 +99,7 @@ void WindowCalculate::receiveAllIsIdempotentAndKeepsInputs() {
     QTest::keyClicks(f.field("Text2(0)"), "12");
     f.click(f.option(3));
     const QStringList once = f.results();
-    const QString labels = LabelTexts(f);
+    const QString labels = f.labelTexts();
     QCOMPARE(f.field("Text2(0)")->text(), QStringLiteral("12"));
     QCOMPARE(f.field("Text4(0)")->text(), QStringLiteral("C"));
     for (const char *name : {"Text2(0)", "Text2(1)", "Text4(0)", "Text4(1)"})
@@ -111,7 +108,7 @@ void WindowCalculate::receiveAllIsIdempotentAndKeepsInputs() {
     f.click(f.option(3));
     QTest::keyClick(f.option(3), Qt::Key_Space);
     QCOMPARE(f.results(), once);
-    QCOMPARE(LabelTexts(f), labels);
+    QCOMPARE(f.labelTexts(), labels);
     QVERIFY(f.option(2)->isEnabled());
 }
 

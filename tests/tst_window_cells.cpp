@@ -1,7 +1,7 @@
 // Clicking bit cells, and the keys and fields that must not do more than they should.
-#include "window_fixture.h"
-
 #include <QClipboard>
+
+#include "window_fixture.h"
 
 class WindowCells : public QObject {
     Q_OBJECT
@@ -39,8 +39,8 @@ void WindowCells::clickCyclesOneCellOnly() {
     expected[32 - cell] = caption.at(0);
     QCOMPARE(f.cellCaptions(), expected);
     QCOMPARE(f.results(), results);
-    QCOMPARE(f.bitLabel(cell)->text(), cell == 32 ? QStringLiteral("ID. 28")
-                                                  : QStringLiteral(" %1").arg(cell - 4));
+    QCOMPARE(f.bitLabel(cell)->text(),
+             cell == 32 ? QStringLiteral("ID. 28") : QStringLiteral(" %1").arg(cell - 4));
 }
 
 void WindowCells::disabledCellIgnoresClicks() {
@@ -78,8 +78,9 @@ void WindowCells::enterAndEscapePressNothing() {
 
 void WindowCells::resultFieldsRefuseTypingYetCopy() {
     WindowFixture f;
-    const QStringList names = {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)",
-                               "Text1(6)", "Text1(7)", "Text3",    "Text5",    "Text6"};
+    const QStringList names = {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)",
+                               "Text1(4)", "Text1(5)", "Text1(6)", "Text1(7)",
+                               "Text3",    "Text5",    "Text6"};
     for (const QString &name : names) {
         QLineEdit *field = f.field(name);
         const QString text = field->text();
@@ -108,8 +109,10 @@ void WindowCells::logoDoubleClickDoesNothing() {
     QCOMPARE(f.cellCaptions(), captions);
     const QWidgetList windows = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(windows.cbegin(), windows.cend(),
-                           [](const QWidget *w) { return w->isVisible() && w->isWindow() &&
-                                                         w->windowType() != Qt::ToolTip; }),
+                           [](const QWidget *w) {
+                               return w->isVisible() && w->isWindow() &&
+                                      w->windowType() != Qt::ToolTip;
+                           }),
              1);
 }
 

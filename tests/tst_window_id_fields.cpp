@@ -1,9 +1,9 @@
 // The identifier fields as a user types, deletes and pastes, the ID-list strategy's entry, and
 // Calculate from the typed identifiers.
-#include "window_fixture.h"
-
 #include <QClipboard>
 #include <QInputMethodEvent>
+
+#include "window_fixture.h"
 
 namespace {
 
@@ -11,16 +11,24 @@ namespace {
 // "<Delete>", "<Paste>" or text typed character by character.
 void Press(QLineEdit *field, const QStringList &keys) {
     for (const QString &key : keys) {
-        if (key == "<End>") QTest::keyClick(field, Qt::Key_End);
-        else if (key == "<Home>") QTest::keyClick(field, Qt::Key_Home);
-        else if (key == "<Left>") QTest::keyClick(field, Qt::Key_Left);
-        else if (key == "<SelectAll>") QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        else if (key == "<Backspace>") QTest::keyClick(field, Qt::Key_Backspace);
-        else if (key == "<Delete>") QTest::keyClick(field, Qt::Key_Delete);
-        else if (key == "<Paste>") QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        if (key == "<End>")
+            QTest::keyClick(field, Qt::Key_End);
+        else if (key == "<Home>")
+            QTest::keyClick(field, Qt::Key_Home);
+        else if (key == "<Left>")
+            QTest::keyClick(field, Qt::Key_Left);
+        else if (key == "<SelectAll>")
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        else if (key == "<Backspace>")
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else if (key == "<Delete>")
+            QTest::keyClick(field, Qt::Key_Delete);
+        else if (key == "<Paste>")
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         else
             for (QChar c : key)
-                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
     }
 }
 
@@ -37,10 +45,7 @@ QString Pair(const WindowFixture &f, int id) {
 }
 
 QString EnabledIdFields(const WindowFixture &f) {
-    QString flags;
-    for (const char *name : {"Text2(0)", "Text4(0)", "Text2(1)", "Text4(1)"})
-        flags += f.field(name)->isEnabled() ? '1' : '0';
-    return flags;
+    return f.enabledFlags({"Text2(0)", "Text4(0)", "Text2(1)", "Text4(1)"});
 }
 
 void Paste(QLineEdit *field, const QString &text) {
@@ -83,26 +88,31 @@ void WindowIdFields::typedEdits_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("after");
-    QTest::newRow("5 after the 0") << 0 << "0" << "Text2(0)" << QStringList{"<End>", "5"} << "5, 5";
-    QTest::newRow("8 beyond the limit") << 0 << "204" << "Text2(0)" << QStringList{"<End>", "8"}
-                                        << "2047, 7FF";
-    QTest::newRow("decimal 5 deleted") << 0 << "5" << "Text2(0)"
-                                       << QStringList{"<End>", "<Backspace>"} << "0, 0";
-    QTest::newRow("decimal 0 deleted") << 0 << "0" << "Text2(0)"
-                                       << QStringList{"<End>", "<Backspace>"} << ", 0";
-    QTest::newRow("leading zero stays") << 0 << "0" << "Text2(0)" << QStringList{"<End>", "0"}
-                                        << "00, 0";
-    QTest::newRow("a after the hex 0") << 0 << "0" << "Text4(0)" << QStringList{"<End>", "a"}
-                                       << "10, A";
-    QTest::newRow("hex replaced by a") << 0 << "10" << "Text4(0)" << QStringList{"<SelectAll>", "a"}
-                                       << "10, a";
-    QTest::newRow("hex 800 beyond standard") << 0 << "128" << "Text4(0)"
-                                             << QStringList{"<End>", "0"} << "2047, 7FF";
-    QTest::newRow("hex deleted") << 0 << "31" << "Text4(0)"
-                                 << QStringList{"<SelectAll>", "<Backspace>"} << "31, ";
-    QTest::newRow("leading zeros while hex unchanged") << 0 << "5" << "Text2(0)"
-                                                       << QStringList{"<Home>", "0", "0", "0"}
-                                                       << "0005, 5";
+    QTest::newRow("5 after the 0") << 0 << "0"
+                                   << "Text2(0)" << QStringList{"<End>", "5"} << "5, 5";
+    QTest::newRow("8 beyond the limit") << 0 << "204"
+                                        << "Text2(0)" << QStringList{"<End>", "8"} << "2047, 7FF";
+    QTest::newRow("decimal 5 deleted")
+        << 0 << "5"
+        << "Text2(0)" << QStringList{"<End>", "<Backspace>"} << "0, 0";
+    QTest::newRow("decimal 0 deleted")
+        << 0 << "0"
+        << "Text2(0)" << QStringList{"<End>", "<Backspace>"} << ", 0";
+    QTest::newRow("leading zero stays") << 0 << "0"
+                                        << "Text2(0)" << QStringList{"<End>", "0"} << "00, 0";
+    QTest::newRow("a after the hex 0") << 0 << "0"
+                                       << "Text4(0)" << QStringList{"<End>", "a"} << "10, A";
+    QTest::newRow("hex replaced by a") << 0 << "10"
+                                       << "Text4(0)" << QStringList{"<SelectAll>", "a"} << "10, a";
+    QTest::newRow("hex 800 beyond standard")
+        << 0 << "128"
+        << "Text4(0)" << QStringList{"<End>", "0"} << "2047, 7FF";
+    QTest::newRow("hex deleted") << 0 << "31"
+                                 << "Text4(0)" << QStringList{"<SelectAll>", "<Backspace>"}
+                                 << "31, ";
+    QTest::newRow("leading zeros while hex unchanged")
+        << 0 << "5"
+        << "Text2(0)" << QStringList{"<Home>", "0", "0", "0"} << "0005, 5";
 }
 
 void WindowIdFields::typedEdits() {
@@ -122,13 +132,27 @@ void WindowIdFields::extendedLimitsWhileTyping_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
-    QTest::newRow("decimal 536870912") << "Text2(0)" << "536870912" << "536870911, 1FFFFFFF";
-    QTest::newRow("decimal 999999999") << "Text2(0)" << "999999999" << "536870911, 1FFFFFFF";
-    QTest::newRow("hex 1ABCDEF0") << "Text4(0)" << "1ABCDEF0" << "448585456, 1ABCDEF0";
-    QTest::newRow("hex 20000000") << "Text4(0)" << "20000000" << "536870911, 1FFFFFFF";
-    QTest::newRow("hex 7FFFFFFF") << "Text4(0)" << "7FFFFFFF" << "536870911, 1FFFFFFF";
-    QTest::newRow("hex 80000000") << "Text4(0)" << "80000000" << "0, 0";
-    QTest::newRow("hex ffffffff") << "Text4(0)" << "ffffffff" << "0, 0";
+    QTest::newRow("decimal 536870912") << "Text2(0)"
+                                       << "536870912"
+                                       << "536870911, 1FFFFFFF";
+    QTest::newRow("decimal 999999999") << "Text2(0)"
+                                       << "999999999"
+                                       << "536870911, 1FFFFFFF";
+    QTest::newRow("hex 1ABCDEF0") << "Text4(0)"
+                                  << "1ABCDEF0"
+                                  << "448585456, 1ABCDEF0";
+    QTest::newRow("hex 20000000") << "Text4(0)"
+                                  << "20000000"
+                                  << "536870911, 1FFFFFFF";
+    QTest::newRow("hex 7FFFFFFF") << "Text4(0)"
+                                  << "7FFFFFFF"
+                                  << "536870911, 1FFFFFFF";
+    QTest::newRow("hex 80000000") << "Text4(0)"
+                                  << "80000000"
+                                  << "0, 0";
+    QTest::newRow("hex ffffffff") << "Text4(0)"
+                                  << "ffffffff"
+                                  << "0, 0";
 }
 
 void WindowIdFields::extendedLimitsWhileTyping() {
@@ -147,10 +171,16 @@ void WindowIdFields::keyFiltersOnTheRealFields_data() {
     QTest::addColumn<QString>("text");
     const QString refused = QStringLiteral("xyzG -+.,/\\\t") + QChar(0xFF15) + QChar(0xFF21) +
                             QChar(0x4E2D) + QChar(0x0661);
-    QTest::newRow("decimal refuses letters and more") << "Text2(0)" << "12" + refused + "abcF" << "12";
+    QTest::newRow("decimal refuses letters and more") << "Text2(0)"
+                                                      << "12" + refused + "abcF"
+                                                      << "12";
     // Each letter changes the value, so the decimal side writes it back in upper case.
-    QTest::newRow("hex takes a-f and A-F") << "Text4(0)" << "aB" + refused + "cDeF" << "ABCDEF";
-    QTest::newRow("hex holds eight") << "Text4(0)" << "123456789" << "12345678";
+    QTest::newRow("hex takes a-f and A-F") << "Text4(0)"
+                                           << "aB" + refused + "cDeF"
+                                           << "ABCDEF";
+    QTest::newRow("hex holds eight") << "Text4(0)"
+                                     << "123456789"
+                                     << "12345678";
 }
 
 void WindowIdFields::keyFiltersOnTheRealFields() {
@@ -164,7 +194,8 @@ void WindowIdFields::keyFiltersOnTheRealFields() {
     target->setFocus();
     Press(target, {"<SelectAll>", "<Backspace>", typed});
     QCOMPARE(target->text(), text);
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(target, key);
     QCOMPARE(target->text(), text);
 }
 
@@ -195,11 +226,21 @@ void WindowIdFields::typedValuesStayWithinTheLimit_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
-    QTest::newRow("standard single") << 0 << "Text2(0)" << "99999" << "2047, 7FF";
-    QTest::newRow("standard dual, ID2") << 2 << "Text2(1)" << "3000" << "2047, 7FF";
-    QTest::newRow("standard dual, ID2 hex") << 2 << "Text4(1)" << "FFF" << "2047, 7FF";
-    QTest::newRow("extended") << 4 << "Text2(0)" << "9999999999" << "536870911, 1FFFFFFF";
-    QTest::newRow("at the limit") << 0 << "Text2(0)" << "2047" << "2047, 7FF";
+    QTest::newRow("standard single") << 0 << "Text2(0)"
+                                     << "99999"
+                                     << "2047, 7FF";
+    QTest::newRow("standard dual, ID2") << 2 << "Text2(1)"
+                                        << "3000"
+                                        << "2047, 7FF";
+    QTest::newRow("standard dual, ID2 hex") << 2 << "Text4(1)"
+                                            << "FFF"
+                                            << "2047, 7FF";
+    QTest::newRow("extended") << 4 << "Text2(0)"
+                              << "9999999999"
+                              << "536870911, 1FFFFFFF";
+    QTest::newRow("at the limit") << 0 << "Text2(0)"
+                                  << "2047"
+                                  << "2047, 7FF";
 }
 
 void WindowIdFields::typedValuesStayWithinTheLimit() {
@@ -220,26 +261,56 @@ void WindowIdFields::pastes_data() {
     QTest::addColumn<QString>("after");
     // A pasted decimal text is read for its number; when that changes the hexadecimal text,
     // the hexadecimal side writes the number back in canonical form.
-    QTest::newRow("decimal with letters") << 0 << "Text2(0)" << "12abc" << "12, C";
-    QTest::newRow("decimal, same value") << 0 << "Text2(0)" << "31abc" << "31abc, 1F";
-    QTest::newRow("decimal negative") << 0 << "Text2(0)" << "-5" << "0, 0";
-    QTest::newRow("decimal letters only") << 0 << "Text2(0)" << "abc" << "0, 0";
-    QTest::newRow("decimal half to even") << 0 << "Text2(0)" << "2.5" << "2, 2";
-    QTest::newRow("decimal half up to even") << 0 << "Text2(0)" << "3.5" << "4, 4";
-    QTest::newRow("decimal fraction, same value") << 0 << "Text2(0)" << "30.5001" << "30.5001, 1F";
+    QTest::newRow("decimal with letters") << 0 << "Text2(0)"
+                                          << "12abc"
+                                          << "12, C";
+    QTest::newRow("decimal, same value") << 0 << "Text2(0)"
+                                         << "31abc"
+                                         << "31abc, 1F";
+    QTest::newRow("decimal negative") << 0 << "Text2(0)"
+                                      << "-5"
+                                      << "0, 0";
+    QTest::newRow("decimal letters only") << 0 << "Text2(0)"
+                                          << "abc"
+                                          << "0, 0";
+    QTest::newRow("decimal half to even") << 0 << "Text2(0)"
+                                          << "2.5"
+                                          << "2, 2";
+    QTest::newRow("decimal half up to even") << 0 << "Text2(0)"
+                                             << "3.5"
+                                             << "4, 4";
+    QTest::newRow("decimal fraction, same value") << 0 << "Text2(0)"
+                                                  << "30.5001"
+                                                  << "30.5001, 1F";
     QTest::newRow("decimal 40 digits") << 0 << "Text2(0)" << QString(40, '9') << "2047, 7FF";
-    QTest::newRow("decimal 40 digits, extended") << 4 << "Text2(0)" << QString(40, '7')
-                                                 << "536870911, 1FFFFFFF";
-    QTest::newRow("hex with a blank refused") << 0 << "Text4(0)" << "12 34" << "31, 1F";
-    QTest::newRow("hex with a prefix refused") << 0 << "Text4(0)" << "0x1F" << "31, 1F";
-    QTest::newRow("hex with a sign refused") << 0 << "Text4(0)" << "-1" << "31, 1F";
-    QTest::newRow("hex beyond F refused") << 0 << "Text4(0)" << "1G" << "31, 1F";
-    QTest::newRow("hex full-width refused") << 0 << "Text4(0)" << QString(QChar(0xFF11)) << "31, 1F";
-    QTest::newRow("hex valid") << 4 << "Text4(0)" << "beef" << "48879, BEEF";
-    QTest::newRow("hex, same value") << 4 << "Text4(0)" << "001f" << "31, 001f";
-    QTest::newRow("hex nine digits, eight kept") << 4 << "Text4(0)" << "123456789"
+    QTest::newRow("decimal 40 digits, extended")
+        << 4 << "Text2(0)" << QString(40, '7') << "536870911, 1FFFFFFF";
+    QTest::newRow("hex with a blank refused") << 0 << "Text4(0)"
+                                              << "12 34"
+                                              << "31, 1F";
+    QTest::newRow("hex with a prefix refused") << 0 << "Text4(0)"
+                                               << "0x1F"
+                                               << "31, 1F";
+    QTest::newRow("hex with a sign refused") << 0 << "Text4(0)"
+                                             << "-1"
+                                             << "31, 1F";
+    QTest::newRow("hex beyond F refused") << 0 << "Text4(0)"
+                                          << "1G"
+                                          << "31, 1F";
+    QTest::newRow("hex full-width refused")
+        << 0 << "Text4(0)" << QString(QChar(0xFF11)) << "31, 1F";
+    QTest::newRow("hex valid") << 4 << "Text4(0)"
+                               << "beef"
+                               << "48879, BEEF";
+    QTest::newRow("hex, same value") << 4 << "Text4(0)"
+                                     << "001f"
+                                     << "31, 001f";
+    QTest::newRow("hex nine digits, eight kept") << 4 << "Text4(0)"
+                                                 << "123456789"
                                                  << "305419896, 12345678";
-    QTest::newRow("hex valid, clamped") << 0 << "Text4(0)" << "abc" << "2047, 7FF";
+    QTest::newRow("hex valid, clamped") << 0 << "Text4(0)"
+                                        << "abc"
+                                        << "2047, 7FF";
 }
 
 void WindowIdFields::pastes() {
@@ -320,11 +391,8 @@ void WindowIdFields::idListEntry() {
     const QStringList results = f.results();
     f.click(f.option(2));
     QCOMPARE(EnabledIdFields(f), enabled);
-    for (int cell = 1; cell <= 32; ++cell) {
-        QVERIFY(!f.cell(cell)->isEnabled());
-        QCOMPARE(f.bitLabel(cell)->text(),
-                 cell == 32 ? QStringLiteral(" ") : cell >= 22 ? QStringLiteral("  ") : QString());
-    }
+    for (int cell = 1; cell <= 32; ++cell) QVERIFY(!f.cell(cell)->isEnabled());
+    QCOMPARE(f.labelTexts(), WindowFixture::blankLabelTexts());
     QCOMPARE(f.cell(32)->text(), QStringLiteral("1"));
     QCOMPARE(f.cell(24)->text(), QStringLiteral("0"));
     QCOMPARE(f.results(), results);
@@ -364,23 +432,28 @@ void WindowIdFields::calculateFromIds_data() {
     QTest::addColumn<QString>("id1");
     QTest::addColumn<QString>("id2");
     QTest::addColumn<QStringList>("results");
-    QTest::newRow("standard 291") << 0 << "291" << "0"
-                                  << QStringList{"24", "60", "00", "00", "00", "1F", "FF", "FF",
-                                                 "24600000", "001FFFFF", "1", "含义：单滤波"};
+    QTest::newRow("standard 291") << 0 << "291"
+                                  << "0"
+                                  << QStringList{"24",       "60",       "00", "00",
+                                                 "00",       "1F",       "FF", "FF",
+                                                 "24600000", "001FFFFF", "1",  "含义：单滤波"};
     QTest::newRow("standard 2047, ID2 ignored")
-        << 0 << "2047" << "5"
-        << QStringList{"FF", "E0", "00", "00", "00", "1F", "FF", "FF", "FFE00000", "001FFFFF", "1",
-                       "含义：单滤波"};
-    QTest::newRow("dual 291 and 0") << 2 << "291" << "0"
-                                    << QStringList{"24", "60", "00", "00", "00", "1F", "00", "1F",
-                                                   "24600000", "001F001F", "0", "含义：双滤波"};
-    QTest::newRow("extended max") << 4 << "536870911" << "0"
-                                  << QStringList{"FF", "FF", "FF", "F8", "00", "00", "00", "07",
-                                                 "FFFFFFF8", "00000007", "1", "含义：单滤波"};
-    QTest::newRow("extended 0x12345678") << 4 << "305419896" << "0"
-                                         << QStringList{"91", "A2", "B3", "C0", "00", "00", "00",
-                                                        "07", "91A2B3C0", "00000007", "1",
-                                                        "含义：单滤波"};
+        << 0 << "2047"
+        << "5" << QStringList{"FF", "E0", "00",       "00",       "00", "1F",
+                              "FF", "FF", "FFE00000", "001FFFFF", "1",  "含义：单滤波"};
+    QTest::newRow("dual 291 and 0")
+        << 2 << "291"
+        << "0" << QStringList{"24", "60", "00",       "00",       "00", "1F",
+                              "00", "1F", "24600000", "001F001F", "0",  "含义：双滤波"};
+    QTest::newRow("extended max") << 4 << "536870911"
+                                  << "0"
+                                  << QStringList{"FF",       "FF",       "FF", "F8",
+                                                 "00",       "00",       "00", "07",
+                                                 "FFFFFFF8", "00000007", "1",  "含义：单滤波"};
+    QTest::newRow("extended 0x12345678")
+        << 4 << "305419896"
+        << "0" << QStringList{"91", "A2", "B3",       "C0",       "00", "00",
+                              "00", "07", "91A2B3C0", "00000007", "1",  "含义：单滤波"};
 }
 
 void WindowIdFields::calculateFromIds() {

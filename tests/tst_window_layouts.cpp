@@ -1,7 +1,6 @@
 // Picking a layout and entering the custom strategy, by the strategy selected before.
-#include "window_fixture.h"
-
 #include "filter/layouts.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -11,18 +10,6 @@ QString Captions(const filter::FilterLayoutInfo &layout) {
     QString joined;
     for (int cell = 32; cell >= 1; --cell)
         joined += QString::fromUtf8(layout.Caption(cell).data(), layout.Caption(cell).size()) + '|';
-    return joined;
-}
-
-QString LabelTexts(const WindowFixture &f) {
-    QString joined;
-    for (int cell = 32; cell >= 1; --cell) joined += f.bitLabel(cell)->text() + '|';
-    return joined;
-}
-
-QString BlankLabels() {
-    QString joined = QStringLiteral(" |");
-    for (int cell = 31; cell >= 1; --cell) joined += (cell >= 22 ? QStringLiteral("  ") : QString()) + '|';
     return joined;
 }
 
@@ -40,10 +27,7 @@ QString UsableCells(const filter::FilterLayoutInfo &layout) {
 
 // Enabled flags of Text2(0), Text2(1), Text4(0), Text4(1).
 QString EnabledIdFields(const WindowFixture &f) {
-    QString flags;
-    for (const char *name : {"Text2(0)", "Text2(1)", "Text4(0)", "Text4(1)"})
-        flags += f.field(name)->isEnabled() ? '1' : '0';
-    return flags;
+    return f.enabledFlags({"Text2(0)", "Text2(1)", "Text4(0)", "Text4(1)"});
 }
 
 int SelectedStrategy(const WindowFixture &f) {
@@ -75,15 +59,20 @@ void WindowLayouts::pickLayout_data() {
     for (int layout = 0; layout < 7; ++layout) {
         const bool idLayout = layout == 0 || layout == 2 || layout == 4;
         const QByteArray name = QByteArray::number(layout);
-        QTest::newRow("custom, layout " + name) << int(CustomBits) << layout << int(CustomBits)
-                                                << "0000";
+        QTest::newRow("custom, layout " + name)
+            << int(CustomBits) << layout << int(CustomBits) << "0000";
         QTest::newRow("ID list, layout " + name)
             << int(IdList) << layout << int(idLayout ? IdList : CustomBits)
-            << (!idLayout ? "0000" : layout == 2 ? "1111" : "1010");
+            << (!idLayout     ? "0000"
+                : layout == 2 ? "1111"
+                              : "1010");
         // Under receive-all, layout 0 keeps the fields as receive-all left them (disabled).
         QTest::newRow("receive all, layout " + name)
             << int(ReceiveAll) << layout << int(idLayout ? ReceiveAll : CustomBits)
-            << (!idLayout ? "0000" : layout == 2 ? "1111" : layout == 4 ? "1010" : "0000");
+            << (!idLayout     ? "0000"
+                : layout == 2 ? "1111"
+                : layout == 4 ? "1010"
+                              : "0000");
     }
 }
 
@@ -112,11 +101,11 @@ void WindowLayouts::pickLayout() {
     QCOMPARE(EnabledIdFields(f), idFields);
     QCOMPARE(f.results(), results);
     if (after == CustomBits) {
-        QCOMPARE(LabelTexts(f), Captions(info));
+        QCOMPARE(f.labelTexts(), Captions(info));
         QCOMPARE(EnabledCells(f), UsableCells(info));
         QCOMPARE(f.cellCaptions(), QString(32, 'X'));
     } else {
-        QCOMPARE(LabelTexts(f), BlankLabels());
+        QCOMPARE(f.labelTexts(), WindowFixture::blankLabelTexts());
         QCOMPARE(EnabledCells(f), QString(32, '0'));
         QCOMPARE(f.cellCaptions(), cellCaptions);
     }
@@ -151,7 +140,7 @@ void WindowLayouts::enteringCustomStrategyLaysOutTheLayout() {
     QCOMPARE(EnabledIdFields(f), QStringLiteral("0000"));
     // Cells 6 to 16 and 22 to 32 usable.
     QCOMPARE(EnabledCells(f), QStringLiteral("11111111111000001111111111100000"));
-    QCOMPARE(LabelTexts(f), Captions(filter::kFilterLayouts[2]));
+    QCOMPARE(f.labelTexts(), Captions(filter::kFilterLayouts[2]));
     QCOMPARE(f.cellCaptions(), QString(32, 'X'));
 }
 
@@ -172,11 +161,11 @@ void WindowLayouts::keyboardPicksLayoutsToo() {
     f.layoutList()->setFocus();
     QTest::keyClick(f.layoutList(), Qt::Key_Down);
     QCOMPARE(f.layoutList()->currentIndex(), 1);
-    QCOMPARE(LabelTexts(f), Captions(filter::kFilterLayouts[1]));
+    QCOMPARE(f.labelTexts(), Captions(filter::kFilterLayouts[1]));
     QVERIFY(!f.option(2)->isEnabled());
     QTest::keyClick(f.layoutList(), Qt::Key_End);
     QCOMPARE(f.layoutList()->currentIndex(), 6);
-    QCOMPARE(LabelTexts(f), Captions(filter::kFilterLayouts[6]));
+    QCOMPARE(f.labelTexts(), Captions(filter::kFilterLayouts[6]));
 }
 
 QTEST_MAIN(WindowLayouts)

@@ -18,7 +18,8 @@ private:
 
 void WindowStartup::windowFrame() {
     Form1 &window = fixture_.window();
-    QCOMPARE(window.windowTitle(), QStringLiteral("CAN 接收滤波计算器（支持SJA1000 和 Tarvon CAN Card）"));
+    QCOMPARE(window.windowTitle(),
+             QStringLiteral("CAN 接收滤波计算器（支持SJA1000 和 Tarvon CAN Card）"));
     QCOMPARE(window.size(), QSize(585, 521));
     QCOMPARE(window.minimumSize(), QSize(585, 521));
     QCOMPARE(window.maximumSize(), QSize(585, 521));
@@ -118,10 +119,10 @@ void WindowStartup::controlPlaceAndText() {
     QFETCH(bool, isLine);
     QFETCH(QString, text);
     const QWidget *widget = fixture_.control(name);
-    const QRect expected = isLine ? QRect(QPoint(twips.left() / 15, twips.top() / 15),
-                                          QPoint(twips.right() / 15, twips.bottom() / 15))
-                                  : QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                          twips.height() / 15);
+    const QRect expected =
+        isLine ? QRect(QPoint(twips.left() / 15, twips.top() / 15),
+                       QPoint(twips.right() / 15, twips.bottom() / 15))
+               : QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
     QCOMPARE(widget->geometry(), expected);
     if (const auto *label = qobject_cast<const QLabel *>(widget); label && !text.isNull())
         QCOMPARE(label->text(), text);
@@ -168,8 +169,18 @@ void WindowStartup::tabOrderVisitsEnabledControlsInOrder() {
     QCOMPARE(QApplication::focusWidget(), f.option(3));
     QStringList expected = {"Option3", "Combo1"};
     for (int cell = 32; cell >= 22; --cell) expected << QStringLiteral("Command%1").arg(cell);
-    expected << "Command33" << "Text3" << "Text1(0)" << "Text1(1)" << "Text1(2)" << "Text1(3)"
-             << "Text5" << "Text1(4)" << "Text1(5)" << "Text1(6)" << "Text1(7)" << "Text6";
+    expected << "Command33"
+             << "Text3"
+             << "Text1(0)"
+             << "Text1(1)"
+             << "Text1(2)"
+             << "Text1(3)"
+             << "Text5"
+             << "Text1(4)"
+             << "Text1(5)"
+             << "Text1(6)"
+             << "Text1(7)"
+             << "Text6";
     QStringList visited;
     for (int step = 0; step < expected.size(); ++step) {
         visited << QApplication::focusWidget()->objectName();

@@ -82,6 +82,29 @@ public:
         return captions;
     }
 
+    // The captions of the bit labels, cell 32 first, each followed by '|'.
+    QString labelTexts() const {
+        QString joined;
+        for (int number = 32; number >= 1; --number) joined += bitLabel(number)->text() + '|';
+        return joined;
+    }
+
+    // What the strategies without cells leave in the labels: two blanks over cells 22 to 31,
+    // one over cell 32, nothing elsewhere.
+    static QString blankLabelTexts() {
+        QString joined = QStringLiteral(" |");
+        for (int number = 31; number >= 1; --number)
+            joined += (number >= 22 ? QStringLiteral("  ") : QString()) + '|';
+        return joined;
+    }
+
+    // '1' for each enabled control of `names`, '0' for each disabled one.
+    QString enabledFlags(const QStringList &names) const {
+        QString flags;
+        for (const QString &name : names) flags += control(name)->isEnabled() ? '1' : '0';
+        return flags;
+    }
+
     // Result fields in reading order: Text1(0..7), Text5, Text6, Text3, Label47.
     QStringList results() const {
         QStringList texts;
