@@ -124,24 +124,32 @@ void BM_LayoutChangeCustomBits(benchmark::State &state) {
 }
 BENCHMARK(BM_LayoutChangeCustomBits);
 
-// The deepest cascade of the identifier fields: an eight-digit hexadecimal entry beyond the
-// extended limit under a standard layout is clamped to 1FFFFFFF, copied to the decimal field,
-// clamped there to 2047 and mirrored back as 7FF, each write nesting the other field's handling.
+// The deepest cascade of the identifier fields: under the standard dual filter, an eight-digit
+// hexadecimal entry beyond the extended limit is clamped to 1FFFFFFF, copied to the decimal
+// field, clamped there to 2047 and mirrored back as 7FF, and ID2's lower-case hexadecimal text
+// is rewritten on the way and copied back, each write nesting the other field's handling.
 void BM_IdFieldCascade(benchmark::State &state) {
     Form1 window;
     WaitUntilExposed(window, state);
+    auto *layouts = Find<QComboBox>(window, "Combo1");
+    layouts->setCurrentIndex(2);
+    QMetaObject::invokeMethod(&window, "Combo1_Click");
     Find<QRadioButton>(window, "Option2")->setChecked(true);
     auto *hex = Find<QLineEdit>(window, "Text4(0)");
+    auto *id2Hex = Find<QLineEdit>(window, "Text4(1)");
+    Find<QLineEdit>(window, "Text2(1)")->setText(QStringLiteral("10"));
     const QString before = QStringLiteral("2000000");
     const QString typed = QStringLiteral("20000000");
     for (auto _ : state) {
         hex->setText(before);
+        id2Hex->setText(QStringLiteral("a"));
         const auto start = std::chrono::steady_clock::now();
         hex->setText(typed);
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
-    if (hex->text() != QLatin1String("7FF")) state.SkipWithError("cascade did not clamp");
+    if (hex->text() != QLatin1String("7FF") || id2Hex->text() != QLatin1String("A"))
+        state.SkipWithError("cascade did not run its full course");
 }
 BENCHMARK(BM_IdFieldCascade)->UseManualTime();
 
