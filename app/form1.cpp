@@ -1,6 +1,5 @@
 #include "app/form1.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
@@ -120,9 +119,8 @@ std::optional<filter::FilterLayout> Form1::SelectedLayout() const {
 }
 
 void Form1::ApplyLayoutToCells(const filter::FilterLayoutInfo &layout) {
-    for (int cell = 1; cell <= filter::kCellCount; ++cell) {
+    for (int cell = 1; cell <= filter::kCellCount; ++cell)
         bitLabels_[cell - 1]->setText(ToQString(layout.Caption(cell)));
-    }
     for (int cell = 1; cell <= filter::kCellCount; ++cell)
         cells_[cell - 1]->setEnabled(layout.IsUsable(cell));
     const QString dontCare = ToQString(filter::CellCaption(filter::CellState::DontCare));
