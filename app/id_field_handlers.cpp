@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "app/text_conversion.h"
