@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "app/bit_cell_accessible.h"
 #include "app/control_builder.h"
 #include "app/fonts.h"
 #include "app/text_conversion.h"
@@ -39,6 +40,7 @@ Form1::Form1(QWidget *parent)
     setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     const QHash<QString, QWidget *> controls = BuildControls(this, WindowDefinition());
     FindControls(controls);
+    for (QPushButton *cell : cells_) MarkAsBitCell(cell);
     for (const filter::FilterLayoutInfo &layout : filter::kFilterLayouts)
         combo1_->addItem(ToQString(layout.entryText));
     combo1_->setCurrentIndex(-1);  // nothing selected until Form_Load

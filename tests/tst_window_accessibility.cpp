@@ -22,6 +22,7 @@ private slots:
     void fieldNames();
     void cellsAreNamedAfterTheirBit_data();
     void cellsAreNamedAfterTheirBit();
+    void cellStateIsTheValue();
 };
 
 void WindowAccessibility::everyFocusableOrReadableControlIsNamed() {
@@ -121,6 +122,21 @@ void WindowAccessibility::cellsAreNamedAfterTheirBit() {
     QCOMPARE(Accessible(button, QAccessible::Description), description);
     QCOMPARE(button->toolTip(), description);
     QCOMPARE(button->text(), QStringLiteral("X"));
+}
+
+// The name says which bit; the value says what the cell requires of it.
+void WindowAccessibility::cellStateIsTheValue() {
+    WindowFixture f;
+    QPushButton *cell = f.cell(32);
+    QCOMPARE(Accessible(cell, QAccessible::Value), QStringLiteral("X"));
+    f.click(cell);
+    QCOMPARE(Accessible(cell, QAccessible::Value), QStringLiteral("0"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(cell);
+    QCOMPARE(accessible->role(), QAccessible::Button);
+    QVERIFY(accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(cell->text(), QStringLiteral("1"));
+    QCOMPARE(Accessible(cell, QAccessible::Name), QStringLiteral("ID.28"));
 }
 
 QTEST_MAIN(WindowAccessibility)
